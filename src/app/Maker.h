@@ -1,0 +1,14 @@
+#pragma once
+
+// The maker's addresses, in one place. They live under the reserved .example
+// domain: there is no real maker's server behind them.
+namespace Maker {
+
+// The web host that serves the update document over plain HTTP.
+inline constexpr char UpdateHost[] = "www.wraithlex.example";
+inline constexpr char UpdatePath[] = "/Updates/wraithlex.xml";
+inline constexpr char OrderPage[] = "https://www.wraithlex.example/order.html";
+inline constexpr char WebSite[] = "https://www.wraithlex.example/";
+inline constexpr char AuthorEmail[] = "author@wraithlex.example";
+
+}
