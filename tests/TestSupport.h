@@ -36,3 +36,4 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+

@@ -164,9 +164,14 @@ void TestWindow1::initializeStartsANewGame()
     m.TryLetter = "g";
     window->CurrentSpelling->setText(QStringLiteral("zin"));
     window->Banner->setText(QStringLiteral("I'm thinking..."));
-    window->YourLetter1->setText(QStringLiteral("z"));
+    {
+        // Shown as play leaves them, without playing a move.
+        const QSignalBlocker quietPlayer(window->YourLetter1);
+        const QSignalBlocker quietComputer(window->ComputerLetter2);
+        window->YourLetter1->setText(QStringLiteral("z"));
+        window->ComputerLetter2->setText(QStringLiteral("n"));
+    }
     window->YourLetter1->setEnabled(false);
-    window->ComputerLetter2->setText(QStringLiteral("n"));
     for (int i = 0; i < 5; ++i) {
         window->Ghost1[i]->show();
         window->Ghost2[i]->show();

@@ -4,14 +4,18 @@
 #include "app/Maker.h"
 #include "game/FilledRectangle.h"
 #include "game/Module1.h"
+#include "wordset/WordSetHost.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QUrl>
 
@@ -76,6 +80,22 @@ QLineEdit *makeLetterField(QWidget *parent, const char *name, QRect geometry)
     return field;
 }
 
+// Lower-casing maps A to Z to a to z and leaves every other byte alone.
+std::string lowered(const QString &text)
+{
+    std::string bytes = text.toStdString();
+    for (char &c : bytes) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return bytes;
+}
+
+QString fromBytes(const std::string &bytes)
+{
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
 QPushButton *makeButton(QWidget *parent, const char *name, QRect geometry, const QString &caption, QFont font)
 {
     auto *button = new QPushButton(caption, parent);
@@ -87,15 +107,18 @@ QPushButton *makeButton(QWidget *parent, const char *name, QRect geometry, const
 
 }
 
-Window1::Window1(Module1 &module, WordSetHost &wordSetHost, QWidget *parent)
+Window1::Window1(Module1 &module, WordSetHost &wordSetHost, ScanYield yield, QWidget *parent)
     : ContentWindow(QSize(300, 302), parent)
     , m(module)
     , m_wordSetHost(wordSetHost)
+    , m_yield(std::move(yield))
+    , m_player(module, wordSetHost, *this, m_yield)
 {
     setWindowTitle(QStringLiteral("Wraithlex"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     createControls();
+    connectHandlers();
     Event_Open();
 }
 
@@ -164,7 +187,29 @@ void Window1::createControls()
     setTabOrder(YourLetter1, YourLetter2);
     setTabOrder(YourLetter2, IChallenge);
     setTabOrder(IChallenge, Kagi1);
+}
 
+void Window1::connectHandlers()
+{
+    connect(YourLetter1, &QLineEdit::textChanged, this, [this] { onFieldChanged(&Window1::YourLetter1_TextChange); });
+    connect(YourLetter2, &QLineEdit::textChanged, this, [this] { onFieldChanged(&Window1::YourLetter2_TextChange); });
+    connect(ComputerLetter1, &QLineEdit::textChanged, this,
+            [this] { onFieldChanged(&Window1::ComputerLetter1_TextChange); });
+    connect(ComputerLetter2, &QLineEdit::textChanged, this,
+            [this] { onFieldChanged(&Window1::ComputerLetter2_TextChange); });
+
+    const std::pair<QTimer *, void (Window1::*)()> timers[] = {
+        {Timer1, &Window1::Timer1_Action}, {Timer2, &Window1::Timer2_Action},
+        {Timer3, &Window1::Timer3_Action}, {Timer4, &Window1::Timer4_Action},
+        {Timer5, &Window1::Timer5_Action}};
+    for (const auto &[timer, action] : timers) {
+        connect(timer, &QTimer::timeout, this,
+                [this, timer = timer, action = action] { dispatch([this, action] { (this->*action)(); }, timer); });
+    }
+
+    connect(IChallenge, &QPushButton::clicked, this, [this] { dispatch([this] { IChallenge_Action(); }); });
+    connect(Test, &QPushButton::clicked, this, [this] { dispatch([this] { Test_Action(); }); });
+    // The order page changes nothing in the game: it need not wait.
     connect(Kagi1, &QPushButton::clicked, this, &Window1::Kagi1_Action);
 }
 
@@ -181,12 +226,12 @@ void Window1::Initialize()
     m.PP = 0;
     m.WordString.clear();
     CurrentSpelling->clear();
-    ComputerLetter1->clear();
-    ComputerLetter2->clear();
+    setFieldText(ComputerLetter1, QString());
+    setFieldText(ComputerLetter2, QString());
     YourLetter1->setEnabled(true);
     YourLetter2->setEnabled(true);
-    YourLetter1->clear();
-    YourLetter2->clear();
+    setFieldText(YourLetter1, QString());
+    setFieldText(YourLetter2, QString());
     repaint();
     m.MyVowel = "aeiouy";
     m.Alpha = "abcdefghijklmnopqrstuvwxyz";
@@ -204,7 +249,7 @@ void Window1::Initialize()
     YourTurn->show();
     YourLetter2->setFocus();
     repaint();
-    Timer2->stop();
+    stopTimer(Timer2);
 }
 
 void Window1::Kagi1_Action()
@@ -212,8 +257,330 @@ void Window1::Kagi1_Action()
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(Maker::OrderPage)));
 }
 
+// --- The turn cycle ---------------------------------------------------------
+
+void Window1::YourLetter1_TextChange()
+{
+    playersLetter(YourLetter1, true);
+}
+
+void Window1::YourLetter2_TextChange()
+{
+    playersLetter(YourLetter2, false);
+}
+
+void Window1::playersLetter(QLineEdit *field, bool before)
+{
+    if (field->text().isEmpty())
+        return;
+    field->repaint();
+    // Disabling the field passes the focus on; unless the player moves it
+    // meanwhile, it comes back when the field is enabled again.
+    const bool hadFocus = field->hasFocus();
+    field->setEnabled(false);
+    QWidget *const focusWhileJudging = hadFocus ? QApplication::focusWidget() : nullptr;
+    m.GongFlag = false;
+    const std::string letter = lowered(field->text());
+    m.WordString = before ? letter + m.WordString : m.WordString + letter;
+    CurrentSpelling->setText(fromBytes(m.WordString));
+    Banner->clear();
+    repaint();
+    if (before)
+        m_player.CheckValidity2L();
+    else
+        m_player.CheckValidity2R();
+    if (m_closed)
+        return;
+    if (m.GongFlag) {
+        m.PP = m.PP + 1;
+        ScoreLetter2();
+        return;
+    }
+    field->setEnabled(true);
+    if (hadFocus && QApplication::focusWidget() == focusWhileJudging)
+        field->setFocus();
+    startTimer(Timer2);
+    Banner->setText(QStringLiteral("I'm thinking..."));
+    repaint();
+}
+
+void Window1::Timer2_Action()
+{
+    setFieldText(YourLetter1, QString());
+    setFieldText(YourLetter2, QString());
+    YourTurn->hide();
+    YourTurn->repaint();
+    MyTurn->show();
+    MyTurn->repaint();
+    Banner->clear();
+    if (QWidget *focused = focusWidget())
+        focused->clearFocus();
+    repaint();
+    m_player.CheckValidity1();
+    if (m_closed)
+        return;
+    if (m.LetterFound) {
+        placeComputerLetter(m.LeftLetter ? ComputerLetter1 : ComputerLetter2);
+    } else if (!m_wordSetHost.wordSetWindowVisible()) {
+        startTimer(Timer1);
+    }
+}
+
+// The fragment grows by the computer's letter even when the field still
+// shows that letter from an earlier move (it stays while the Word
+// Maintenance window is open).
+void Window1::placeComputerLetter(QLineEdit *field)
+{
+    const QString letter = fromBytes(m.TryLetter);
+    if (field->text() == letter) {
+        if (field == ComputerLetter1)
+            ComputerLetter1_TextChange();
+        else
+            ComputerLetter2_TextChange();
+    } else {
+        setFieldText(field, letter);
+    }
+}
+
+void Window1::ComputerLetter1_TextChange()
+{
+    computersLetter(ComputerLetter1, true);
+}
+
+void Window1::ComputerLetter2_TextChange()
+{
+    computersLetter(ComputerLetter2, false);
+}
+
+void Window1::computersLetter(QLineEdit *field, bool before)
+{
+    if (!field->text().isEmpty()) {
+        field->repaint();
+        const std::string letter = lowered(field->text());
+        m.WordString = before ? letter + m.WordString : m.WordString + letter;
+        CurrentSpelling->setText(fromBytes(m.WordString));
+    }
+    if (!m_wordSetHost.wordSetWindowVisible())
+        startTimer(Timer1);
+}
+
+void Window1::Timer1_Action()
+{
+    setFieldText(ComputerLetter1, QString());
+    setFieldText(ComputerLetter2, QString());
+    YourTurn->show();
+    MyTurn->hide();
+    repaint();
+}
+
+// --- Scoring and the end of a game -------------------------------------------
+
+void Window1::ScoreLetter1()
+{
+    if (m.CP >= 1 && m.CP <= 5)
+        Ghost1[m.CP - 1]->show();
+    setFieldText(ComputerLetter1, QString());
+    setFieldText(ComputerLetter2, QString());
+    setFieldText(YourLetter1, QString());
+    setFieldText(YourLetter2, QString());
+    m.WordString.clear();
+    CurrentSpelling->clear();
+    repaint();
+    if (m.CP == 5) {
+        Banner->setText(QStringLiteral("Excellent, you win!"));
+        repaint();
+        askPlayAgain();
+        return;
+    }
+    startTimer(Timer5);
+}
+
+void Window1::ScoreLetter2()
+{
+    if (m.PP >= 1 && m.PP <= 5)
+        Ghost2[m.PP - 1]->show();
+    setFieldText(ComputerLetter1, QString());
+    setFieldText(ComputerLetter2, QString());
+    YourLetter1->setEnabled(true);
+    YourLetter2->setEnabled(true);
+    setFieldText(YourLetter1, QString());
+    setFieldText(YourLetter2, QString());
+    m.WordString.clear();
+    CurrentSpelling->clear();
+    if (m.PP == 5) {
+        Banner->setText(QStringLiteral("Sorry, you lose!"));
+        repaint();
+        askPlayAgain();
+        return;
+    }
+    startTimer(Timer2);
+}
+
+void Window1::askPlayAgain()
+{
+    if (m_closed)
+        return;
+    QMessageBox question(QMessageBox::Question, windowTitle(), QStringLiteral("Want to play again?"),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::Yes);
+    // Closing the box counts as No.
+    if (question.exec() == QMessageBox::Yes) {
+        if (m_closed)
+            return;
+        Initialize();
+        stopTimer(Timer2);
+        return;
+    }
+    if (m_closed)
+        return;
+    QMessageBox::information(this, windowTitle(), QStringLiteral("OK, thanks for playing."));
+    close();
+}
+
+void Window1::Timer5_Action()
+{
+    Banner->clear();
+}
+
+// --- The challenge -------------------------------------------------------------
+
+void Window1::IChallenge_Action()
+{
+    if (m.WordString.empty())
+        return;
+    if (!m.Challenge.empty()) {
+        Banner->setText(QStringLiteral("The word was ") + fromBytes(m.Challenge));
+        startTimer(Timer3);
+    } else {
+        Banner->setText(QStringLiteral("You caught me - I'll take a letter!"));
+        startTimer(Timer4);
+    }
+}
+
+void Window1::Timer3_Action()
+{
+    Banner->clear();
+    m.PP = m.PP + 1;
+    ScoreLetter2();
+    m.Challenge.clear();
+}
+
+void Window1::Timer4_Action()
+{
+    Banner->clear();
+    m.CP = m.CP + 1;
+    ScoreLetter1();
+    m.Challenge.clear();
+}
+
+// --- The developer's test field ----------------------------------------------
+
+void Window1::Test_Action()
+{
+    m.WordString = TestString->text().toStdString();
+    CurrentSpelling->setText(TestString->text());
+    Banner->clear();
+    repaint();
+    m_player.CheckValidity2L();
+    if (m_closed)
+        return;
+    if (m.GongFlag) {
+        m.PP = m.PP + 1;
+        ScoreLetter2();
+        return;
+    }
+    YourLetter1->setEnabled(true);
+    startTimer(Timer2);
+    Banner->setText(QStringLiteral("I'm thinking..."));
+    repaint();
+}
+
+// --- What the computer player asks of the window ------------------------------
+
+void Window1::setBanner(const QString &text)
+{
+    Banner->setText(text);
+}
+
+void Window1::startTimer2()
+{
+    startTimer(Timer2);
+}
+
+void Window1::repaintNow()
+{
+    repaint();
+}
+
+// --- Event order ---------------------------------------------------------------
+
+void Window1::dispatch(std::function<void()> handler, QTimer *timer)
+{
+    if (m_closed)
+        return;
+    if (m_handling) {
+        m_pending.push_back({std::move(handler), timer, timer ? m_timerTickets.value(timer) : 0});
+        return;
+    }
+    {
+        QScopedValueRollback<bool> handling(m_handling, true);
+        handler();
+        while (!m_pending.empty() && !m_closed) {
+            PendingEvent next = std::move(m_pending.front());
+            m_pending.pop_front();
+            if (next.timer && m_timerTickets.value(next.timer) != next.ticket)
+                continue;
+            next.handler();
+        }
+    }
+    if (m_deleteWhenIdle)
+        deleteLater();
+}
+
+void Window1::onFieldChanged(void (Window1::*handler)())
+{
+    if (m_programChange) {
+        // Part of the handler that changed the field. Events that arrive
+        // while this one runs are the player's again.
+        m_programChange = false;
+        (this->*handler)();
+        return;
+    }
+    dispatch([this, handler] { (this->*handler)(); });
+}
+
+void Window1::setFieldText(QLineEdit *field, const QString &text)
+{
+    QScopedValueRollback<bool> programChange(m_programChange, true);
+    field->setText(text);
+}
+
+void Window1::startTimer(QTimer *timer)
+{
+    if (m_closed)
+        return;
+    ++m_timerTickets[timer];
+    timer->start();
+}
+
+void Window1::stopTimer(QTimer *timer)
+{
+    ++m_timerTickets[timer];
+    timer->stop();
+}
+
 void Window1::closeEvent(QCloseEvent *event)
 {
+    m_closed = true;
+    m_pending.clear();
+    for (QTimer *timer : {Timer1, Timer2, Timer3, Timer4, Timer5})
+        timer->stop();
+    if (m_handling && testAttribute(Qt::WA_DeleteOnClose)) {
+        // A handler of this window is still on the stack (a scan or a box):
+        // the window goes once that handler has returned.
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        m_deleteWhenIdle = true;
+    }
     event->accept();
     emit closed();
 }
