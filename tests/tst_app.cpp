@@ -1,5 +1,6 @@
 // Start-up, the shared window instances and quitting.
 
+#include "ModalDriver.h"
 #include "TestSupport.h"
 
 #include "app/App.h"
@@ -7,12 +8,17 @@
 #include "game/Module1.h"
 #include "game/Window1.h"
 #include "wordset/Maintenance.h"
+#include "wordset/WordFile.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -41,11 +47,14 @@ class TestApp : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void startsWithTheGameWindowAlone();
     void closedWindowComesBackFresh();
     void closingTheGameWindowQuits();
+    void gameReadsTheEditedSetBackAfterAClose();
+    void quitTellsWhenTheWordsCannotBeSaved();
     void versionComesFromTheBuild();
 
 private:
@@ -53,6 +62,12 @@ private:
     std::unique_ptr<Module1> m;
     std::unique_ptr<App> app;
 };
+
+void TestApp::initTestCase()
+{
+    // Qt's own file dialogs, which the tests can find and answer.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
 
 void TestApp::init()
 {
@@ -129,6 +144,54 @@ void TestApp::closingTheGameWindowQuits()
     QTimer::singleShot(0, app->window1(), [this] { app->window1()->close(); });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
     QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void TestApp::gameReadsTheEditedSetBackAfterAClose()
+{
+    app->start();
+    Maintenance *words = app->maintenance();
+    words->show();
+    words->NewWord->setText(QStringLiteral("Zebra"));
+    words->AddWord->click();
+    QVERIFY(words->close());
+
+    // The game's next read creates a fresh hidden window from the saved file.
+    const WordListPtr set = app->wordSet();
+    QVERIFY(app->maintenance() != words);
+    QVERIFY(!app->wordSetWindowVisible());
+    QCOMPARE(set->size(), std::size_t(81459));
+    QCOMPARE(std::count(set->words().begin(), set->words().end(), std::string("Zebra")), 1);
+    QCOMPARE(app->maintenance()->NumWords->text(), QStringLiteral("81,459"));
+}
+
+void TestApp::quitTellsWhenTheWordsCannotBeSaved()
+{
+    // A preferences "folder" that is a file: no one can write below it.
+    const QString notAFolder = preferences->filePath(QStringLiteral("not-a-folder"));
+    QFile blocker(notAFolder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Platform::setPreferencesFolderForTesting(notAFolder);
+    QTemporaryDir elsewhere;
+    const QString rescue = elsewhere.filePath(QStringLiteral("rescued.txt"));
+
+    app->start();
+    ModalDriver driver;
+    driver.presses = QStringList {QStringLiteral("Save File\u2026")};
+    driver.files = QStringList {rescue};
+    QTimer::singleShot(0, app->window1(), [this] { app->window1()->close(); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+
+    QCOMPARE(driver.boxes.size(), 1);
+    QVERIFY2(driver.boxes[0].text.startsWith(QStringLiteral("The words could not be saved to")),
+             qPrintable(driver.boxes[0].text));
+    QCOMPARE(driver.boxes[0].buttons,
+             (QStringList {QStringLiteral("Save File\u2026"), QStringLiteral("Quit Without Saving")}));
+    // The words the player chose to keep are in the file they picked.
+    std::vector<std::string> rescued;
+    QCOMPARE(WordFile::read(rescue, rescued), QString());
+    QCOMPARE(rescued.size(), std::size_t(81458));
 }
 
 void TestApp::versionComesFromTheBuild()

@@ -30,6 +30,7 @@ private slots:
     void sortsStablyOnColumnZero();
     void sortOnColumnOneKeepsOrder();
     void sortAfterAppendMatchesFullSort();
+    void fullSortMatchesStableSort();
     void editsLeaveEarlierSnapshotsAlone();
     void formatsCounts_data();
     void formatsCounts();
@@ -126,6 +127,31 @@ void TestWordList::sortAfterAppendMatchesFullSort()
         Words expected = base;
         expected.push_back(extra);
         std::stable_sort(expected.begin(), expected.end(), WordOrder::less);
+        QCOMPARE(model.words()->words(), expected);
+    }
+}
+
+void TestWordList::fullSortMatchesStableSort()
+{
+    // The full sort orders by a prefix key first: words that share long
+    // prefixes, differ only in case, run short, or hold zero and high bytes
+    // must still come out exactly as a stable sort by WordOrder puts them.
+    QRandomGenerator random(7);
+    const char alphabet[] = {'a', 'A', 'b', 'B', '\0', '\xE9', ' '};
+    Words words;
+    for (int i = 0; i < 3000; ++i) {
+        std::string word(random.bounded(14), 'a');
+        for (char &c : word)
+            c = alphabet[random.bounded(int(sizeof alphabet))];
+        words.push_back(word);
+    }
+    for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        WordSetModel model(makeWordList(words));
+        model.sort(0, order);
+        Words expected = words;
+        std::stable_sort(expected.begin(), expected.end(), [order](const std::string &a, const std::string &b) {
+            return order == Qt::AscendingOrder ? WordOrder::less(a, b) : WordOrder::less(b, a);
+        });
         QCOMPARE(model.words()->words(), expected);
     }
 }

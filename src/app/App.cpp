@@ -67,6 +67,6 @@ bool App::wordSetWindowVisible()
 void App::quit()
 {
     if (Maintenance *window = m_maintenance.existing())
-        window->close();
+        window->closeAtQuit();
     QCoreApplication::exit(0);
 }

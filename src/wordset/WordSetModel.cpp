@@ -3,6 +3,60 @@
 #include "wordset/WordOrder.h"
 
 #include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// The first eight bytes of a word, ASCII letters folded to lowercase, as one
+// big-endian integer (a shorter word is padded with zero bytes). Two words
+// whose keys differ are ordered by their keys exactly as WordOrder orders
+// them; equal keys leave the decision to WordOrder.
+std::uint64_t prefixKey(const std::string &word)
+{
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        auto byte = i < word.size() ? static_cast<unsigned char>(word[i]) : 0;
+        if (byte >= 'A' && byte <= 'Z')
+            byte += 'a' - 'A';
+        key = (key << 8) | byte;
+    }
+    return key;
+}
+
+// A stable sort that compares integer keys first: a million words sort in a
+// fraction of the time that comparing strings alone takes.
+std::vector<std::string> stableSorted(const std::vector<std::string> &words, Qt::SortOrder order)
+{
+    struct Entry
+    {
+        std::uint64_t key = 0;
+        std::uint32_t row = 0;
+    };
+    std::vector<Entry> entries(words.size());
+    for (std::size_t row = 0; row < words.size(); ++row)
+        entries[row] = {prefixKey(words[row]), static_cast<std::uint32_t>(row)};
+
+    const bool ascending = order == Qt::AscendingOrder;
+    std::sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
+        if (a.key != b.key)
+            return ascending ? a.key < b.key : a.key > b.key;
+        const std::string &x = words[a.row];
+        const std::string &y = words[b.row];
+        if (WordOrder::less(x, y))
+            return ascending;
+        if (WordOrder::less(y, x))
+            return !ascending;
+        return a.row < b.row; // equal words keep their order
+    });
+
+    std::vector<std::string> sorted;
+    sorted.reserve(words.size());
+    for (const Entry &entry : entries)
+        sorted.push_back(words[entry.row]);
+    return sorted;
+}
+
+}
 
 WordSetModel::WordSetModel(QObject *parent)
     : WordSetModel(emptyWordList(), parent)
@@ -89,8 +143,7 @@ void WordSetModel::sort(int column, Qt::SortOrder order)
         words.push_back(current.back());
         words.insert(words.end(), at, current.end() - 1);
     } else {
-        words = current;
-        std::stable_sort(words.begin(), words.end(), less);
+        words = stableSorted(current, order);
     }
     beginResetModel();
     m_words = makeWordList(std::move(words));
