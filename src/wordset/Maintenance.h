@@ -110,6 +110,5 @@ private:
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     // The saved word file existed but could not be read at open.
     bool m_savedFileUnreadable = false;
-    bool m_closing = false;
     bool m_quitting = false;
 };
