@@ -1,21 +1,54 @@
 #include "app/App.h"
 
+#include "app/AboutBox.h"
+#include "app/Help.h"
+#include "app/selfTest.h"
+#include "app/updateWindow.h"
 #include "game/Module1.h"
 #include "game/Window1.h"
 #include "wordset/Maintenance.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
 
 App::App(Module1 &module, QObject *parent)
     : QObject(parent)
     , m(module)
-    , m_maintenance([this] { return new Maintenance(m); })
+    , m_maintenance([this] {
+        auto *window = new Maintenance(m);
+#ifndef Q_OS_MACOS
+        window->setMenuBar(makeMenuBar());
+#endif
+        return window;
+    })
     , m_window1([this] {
         auto *window = new Window1(m, *this);
+#ifndef Q_OS_MACOS
+        window->setMenuBar(makeMenuBar());
+#endif
         connect(window, &Window1::closed, this, &App::quit);
         return window;
     })
+    , m_selfTest([this] { return new selfTest(*this); })
+    , m_updateWindow([this] {
+        auto *window = new updateWindow;
+        // The request is under way; the Self Test window that asked for it
+        // goes, and the check runs in this window alone.
+        if (selfTest *test = m_selfTest.existing())
+            test->close();
+        return window;
+    })
+    , m_help([] { return new Help; })
+    , m_aboutBox([] { return new AboutBox; })
 {
+    buildMenus();
 }
 
 App::~App() = default;
@@ -52,6 +85,213 @@ Window1 *App::window1()
 Maintenance *App::maintenance()
 {
     return m_maintenance.get();
+}
+
+selfTest *App::selfTestWindow()
+{
+    return m_selfTest.get();
+}
+
+updateWindow *App::updateDialog()
+{
+    return m_updateWindow.get();
+}
+
+Help *App::help()
+{
+    return m_help.get();
+}
+
+AboutBox *App::aboutBox()
+{
+    return m_aboutBox.get();
+}
+
+bool App::CheckforUpdateCheckNow()
+{
+    bringToFront(selfTestWindow());
+    return true;
+}
+
+bool App::HelpShow()
+{
+    bringToFront(help());
+    return true;
+}
+
+bool App::WraithlexHelpAbout()
+{
+    bringToFront(aboutBox());
+    return true;
+}
+
+bool App::WordMaintenanceShowWordMaintenance()
+{
+    Window1 *game = window1();
+    if (!game->CurrentSpelling->text().isEmpty()) {
+        QPointer<QMessageBox> box = new QMessageBox(QMessageBox::NoIcon, QString(),
+                                                    QStringLiteral("No peeking at words during a game!"),
+                                                    QMessageBox::Ok, game);
+        box->exec();
+        delete box;
+        return true;
+    }
+    Maintenance *words = maintenance();
+    words->setTop(game->top());
+    words->setLeft(game->left() + 310);
+    bringToFront(words);
+    return true;
+}
+
+void App::bringToFront(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void App::buildMenus()
+{
+    auto addMenu = [this](const char *name, const QString &caption) {
+        auto *menu = new QMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        m_menus.emplace_back(menu);
+        return menu;
+    };
+    auto addSeparator = [](QMenu *menu, const char *name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+    auto addEdit = [this](QMenu *menu, const char *name, const QString &caption, EditCommand command,
+                          QKeySequence::StandardKey shortcut) {
+        QAction *item = addItem(menu, name, caption);
+        if (shortcut != QKeySequence::UnknownKey)
+            item->setShortcut(shortcut);
+        connect(item, &QAction::triggered, this, [command] { edit(command); });
+    };
+
+    QMenu *editMenu = addMenu("EditMenu", QStringLiteral("&Edit"));
+    addEdit(editMenu, "EditUndo", QStringLiteral("&Undo"), EditCommand::Undo, QKeySequence::Undo);
+    addSeparator(editMenu, "UntitledMenu1");
+    addEdit(editMenu, "EditCut", QStringLiteral("Cu&t"), EditCommand::Cut, QKeySequence::Cut);
+    addEdit(editMenu, "EditCopy", QStringLiteral("&Copy"), EditCommand::Copy, QKeySequence::Copy);
+    addEdit(editMenu, "EditPaste", QStringLiteral("&Paste"), EditCommand::Paste, QKeySequence::Paste);
+    addEdit(editMenu, "EditClear", QStringLiteral("&Delete"), EditCommand::Clear, QKeySequence::UnknownKey);
+    addSeparator(editMenu, "UntitledMenu0");
+    addEdit(editMenu, "EditSelectAll", QStringLiteral("Select &All"), EditCommand::SelectAll, QKeySequence::SelectAll);
+
+    QMenu *words = addMenu("WordMaintenanceMenu", QStringLiteral("Word Maintenance"));
+    connect(addItem(words, "WordMaintenanceShowWordMaintenance", QStringLiteral("Show Word Maintenance")),
+            &QAction::triggered, this, &App::WordMaintenanceShowWordMaintenance);
+
+    QMenu *update = addMenu("CheckforUpdateMenu", QStringLiteral("Check for Update"));
+    connect(addItem(update, "CheckforUpdateCheckNow", QStringLiteral("Check Now")), &QAction::triggered, this,
+            &App::CheckforUpdateCheckNow);
+
+    QMenu *help = addMenu("HelpMenu", QStringLiteral("Wraithlex Help"));
+    connect(addItem(help, "HelpShow", QStringLiteral("Show Help")), &QAction::triggered, this, &App::HelpShow);
+    QAction *about = addItem(help, "WraithlexHelpAbout", QStringLiteral("About..."));
+    // Where the platform has an application menu, About belongs there.
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this, &App::WraithlexHelpAbout);
+
+#ifdef Q_OS_MACOS
+    // One menu bar for the whole application, as the platform has it.
+    m_globalMenuBar.reset(makeMenuBar());
+#endif
+}
+
+QAction *App::addItem(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    // Only About moves to the application menu; no caption is guessed at.
+    item->setMenuRole(QAction::NoRole);
+    return item;
+}
+
+QMenuBar *App::makeMenuBar()
+{
+    auto *bar = new QMenuBar;
+    bar->setObjectName(QStringLiteral("MenuBar1"));
+    for (const auto &menu : m_menus)
+        bar->addMenu(menu.get());
+    return bar;
+}
+
+QMenu *App::menu(const QString &name) const
+{
+    for (const auto &menu : m_menus)
+        if (menu->objectName() == name)
+            return menu.get();
+    return nullptr;
+}
+
+QAction *App::menuItem(const QString &name) const
+{
+    for (const auto &menu : m_menus)
+        for (QAction *item : menu->actions())
+            if (item->objectName() == name)
+                return item;
+    return nullptr;
+}
+
+void App::edit(EditCommand command)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (auto *field = qobject_cast<QLineEdit *>(focus)) {
+        const bool editable = !field->isReadOnly();
+        switch (command) {
+        case EditCommand::Undo:
+            if (editable)
+                field->undo();
+            break;
+        case EditCommand::Cut:
+            if (editable)
+                field->cut();
+            break;
+        case EditCommand::Copy:
+            field->copy();
+            break;
+        case EditCommand::Paste:
+            if (editable)
+                field->paste();
+            break;
+        case EditCommand::Clear:
+            // Deletes the selection only, never the letter after the cursor.
+            if (editable && field->hasSelectedText())
+                field->del();
+            break;
+        case EditCommand::SelectAll:
+            field->selectAll();
+            break;
+        }
+    } else if (auto *area = qobject_cast<QPlainTextEdit *>(focus)) {
+        const bool editable = !area->isReadOnly();
+        switch (command) {
+        case EditCommand::Undo:
+            if (editable)
+                area->undo();
+            break;
+        case EditCommand::Cut:
+            if (editable)
+                area->cut();
+            break;
+        case EditCommand::Copy:
+            area->copy();
+            break;
+        case EditCommand::Paste:
+            if (editable)
+                area->paste();
+            break;
+        case EditCommand::Clear:
+            if (editable)
+                area->textCursor().removeSelectedText();
+            break;
+        case EditCommand::SelectAll:
+            area->selectAll();
+            break;
+        }
+    }
 }
 
 WordListPtr App::wordSet()

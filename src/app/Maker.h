@@ -11,4 +11,8 @@ inline constexpr char OrderPage[] = "https://www.wraithlex.example/order.html";
 inline constexpr char WebSite[] = "https://www.wraithlex.example/";
 inline constexpr char AuthorEmail[] = "author@wraithlex.example";
 
+// The names in the About window's credits.
+inline constexpr char Developer[] = "Tarnwick Games";
+inline constexpr char SeniorBetaTester[] = "Wren Ashdown";
+
 }
