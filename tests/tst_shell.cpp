@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+
+#include "app/WrappingMenuBar.h"
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -157,10 +159,19 @@ void TestShell::windowsWithAMenuBarCarryTheProgramsMenus()
     const QList<std::pair<ContentWindow *, QSize>> windows {{app->window1(), QSize(300, 302)},
                                                             {app->maintenance(), QSize(300, 449)}};
     for (const auto &[window, contentSize] : windows) {
-        QMenuBar *bar = window->menuBar();
+        auto *bar = qobject_cast<WrappingMenuBar *>(window->menuBar());
         QVERIFY(bar);
         QCOMPARE(bar->objectName(), QStringLiteral("MenuBar1"));
-        QCOMPARE(bar->actions(), menus);
+        QList<QAction *> shown;
+        for (QMenuBar *row : bar->rows()) {
+            // Every menu is in plain sight: none is pushed into an overflow.
+            for (QAction *menu : row->actions()) {
+                QVERIFY(!row->actionGeometry(menu).isEmpty());
+                QVERIFY(row->actionGeometry(menu).right() < contentSize.width());
+                shown.append(menu);
+            }
+        }
+        QCOMPARE(shown, menus);
         // The content keeps its design size below the menu bar.
         QCOMPARE(window->content()->size(), contentSize);
         QCOMPARE(window->content()->y(), bar->height());

@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/Help.h"
+#include "app/WrappingMenuBar.h"
 #include "app/selfTest.h"
 #include "app/updateWindow.h"
 #include "game/Module1.h"
@@ -24,14 +25,14 @@ App::App(Module1 &module, QObject *parent)
     , m_maintenance([this] {
         auto *window = new Maintenance(m);
 #ifndef Q_OS_MACOS
-        window->setMenuBar(makeMenuBar());
+        window->setMenuBar(makeMenuBar(window->content()->width()));
 #endif
         return window;
     })
     , m_window1([this] {
         auto *window = new Window1(m, *this);
 #ifndef Q_OS_MACOS
-        window->setMenuBar(makeMenuBar());
+        window->setMenuBar(makeMenuBar(window->content()->width()));
 #endif
         connect(window, &Window1::closed, this, &App::quit);
         return window;
@@ -196,7 +197,10 @@ void App::buildMenus()
 
 #ifdef Q_OS_MACOS
     // One menu bar for the whole application, as the platform has it.
-    m_globalMenuBar.reset(makeMenuBar());
+    m_globalMenuBar = std::make_unique<QMenuBar>();
+    m_globalMenuBar->setObjectName(QStringLiteral("MenuBar1"));
+    for (const auto &menu : m_menus)
+        m_globalMenuBar->addMenu(menu.get());
 #endif
 }
 
@@ -209,12 +213,13 @@ QAction *App::addItem(QMenu *menu, const char *name, const QString &caption)
     return item;
 }
 
-QMenuBar *App::makeMenuBar()
+QWidget *App::makeMenuBar(int width)
 {
-    auto *bar = new QMenuBar;
-    bar->setObjectName(QStringLiteral("MenuBar1"));
+    QList<QMenu *> menus;
     for (const auto &menu : m_menus)
-        bar->addMenu(menu.get());
+        menus.append(menu.get());
+    auto *bar = new WrappingMenuBar(menus, width);
+    bar->setObjectName(QStringLiteral("MenuBar1"));
     return bar;
 }
 

@@ -55,9 +55,10 @@ public:
     // Maintenance window beside the game window.
     bool WordMaintenanceShowWordMaintenance();
 
-    // A menu bar with the program's menus, for a window that carries its own
-    // (the menus and their items are shared by every such bar).
-    QMenuBar *makeMenuBar();
+    // A menu bar with the program's menus, for a window of the given width
+    // that carries its own (the menus and their items are shared by every
+    // such bar).
+    QWidget *makeMenuBar(int width);
 
     // The menus and items, by name ("EditMenu", "EditUndo", ...): null for
     // an unknown name.

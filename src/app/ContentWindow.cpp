@@ -1,7 +1,5 @@
 #include "app/ContentWindow.h"
 
-#include <QMenuBar>
-
 ContentWindow::ContentWindow(QSize contentSize, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_content(new QWidget(this))
@@ -10,7 +8,7 @@ ContentWindow::ContentWindow(QSize contentSize, QWidget *parent)
     fitToContent();
 }
 
-void ContentWindow::setMenuBar(QMenuBar *menuBar)
+void ContentWindow::setMenuBar(QWidget *menuBar)
 {
     if (m_menuBar == menuBar)
         return;
@@ -23,7 +21,7 @@ void ContentWindow::setMenuBar(QMenuBar *menuBar)
 
 void ContentWindow::fitToContent()
 {
-    const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
+    const int menuHeight = m_menuBar ? m_menuBar->height() : 0;
     if (m_menuBar) {
         m_menuBar->setGeometry(0, 0, m_content->width(), menuHeight);
         m_menuBar->show();

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QMenuBar;
-
 // A document window laid out by absolute positions on a content area of fixed
 // design size. Where windows carry their own menu bar, it sits above the
 // content, which keeps its size; the window cannot be resized.
@@ -18,8 +16,8 @@ public:
     QWidget *content() const { return m_content; }
 
     // Puts a menu bar above the content (null removes it).
-    void setMenuBar(QMenuBar *menuBar);
-    QMenuBar *menuBar() const { return m_menuBar; }
+    void setMenuBar(QWidget *menuBar);
+    QWidget *menuBar() const { return m_menuBar; }
 
     // Position of the window's client area on screen.
     int left() const;
@@ -31,5 +29,5 @@ private:
     void fitToContent();
 
     QWidget *m_content = nullptr;
-    QMenuBar *m_menuBar = nullptr;
+    QWidget *m_menuBar = nullptr;
 };
