@@ -3,10 +3,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+
+#include <functional>
 
 // Answers the modal message boxes and file dialogs that the code under test
 // runs, from inside their own event loops, and records what they showed.
@@ -16,8 +19,14 @@ class ModalDriver : public QObject
 public:
     struct Box
     {
+        QString title;
         QString text;
+        QString informativeText;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        // Captions, without '&'.
         QStringList buttons;
+        QString defaultButton;
+        QString escapeButton;
     };
     struct Dialog
     {
@@ -26,8 +35,22 @@ public:
         bool save = false;
     };
 
+    // An answer that closes a box with Escape, as its close box would.
+    static inline const QString Escape = QStringLiteral("<Escape>");
+
     // Captions (without '&') of the buttons to press in the coming message
-    // boxes, in order; once they run out, a box's default button is pressed.
+    // boxes, in order; once they run out, a box's default button is pressed,
+    // else its escape button. onShown runs as each box is found, before it
+    // is answered.
+    explicit ModalDriver(QStringList presses = {}, std::function<void()> onShown = {})
+        : presses(std::move(presses))
+        , m_onShown(std::move(onShown))
+    {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, &ModalDriver::poll);
+        m_timer.start();
+    }
+
     QStringList presses;
     // Files to choose in the coming file dialogs, in order; an empty entry,
     // or none left, cancels the dialog.
@@ -35,13 +58,6 @@ public:
 
     QList<Box> boxes;
     QList<Dialog> dialogs;
-
-    ModalDriver()
-    {
-        m_timer.setInterval(5);
-        connect(&m_timer, &QTimer::timeout, this, &ModalDriver::poll);
-        m_timer.start();
-    }
 
     QStringList texts() const
     {
@@ -51,9 +67,12 @@ public:
         return result;
     }
 
-private:
-    static QString caption(const QAbstractButton *button) { return button->text().remove(QLatin1Char('&')); }
+    static QString caption(const QAbstractButton *button)
+    {
+        return button ? button->text().remove(QLatin1Char('&')) : QString();
+    }
 
+private:
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
@@ -68,14 +87,29 @@ private:
 
     void answer(QMessageBox *box)
     {
-        Box seen {box->text(), {}};
+        Box seen;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.informativeText = box->informativeText();
+        seen.icon = box->icon();
         for (QAbstractButton *button : box->buttons())
             seen.buttons.append(caption(button));
+        seen.defaultButton = caption(box->defaultButton());
+        seen.escapeButton = caption(box->escapeButton());
         boxes.append(seen);
+        if (m_onShown)
+            m_onShown();
 
         QAbstractButton *press = box->defaultButton();
+        if (!press)
+            press = box->escapeButton();
         if (!presses.isEmpty()) {
             const QString wanted = presses.takeFirst();
+            if (wanted == Escape) {
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(box, &escape);
+                return;
+            }
             for (QAbstractButton *button : box->buttons())
                 if (caption(button) == wanted)
                     press = button;
@@ -99,6 +133,7 @@ private:
         static_cast<QDialog *>(dialog)->accept();
     }
 
+    std::function<void()> m_onShown;
     QTimer m_timer;
     QPointer<QWidget> m_handled;
 };

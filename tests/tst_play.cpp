@@ -1,7 +1,7 @@
 // Whole turns on the real game window: letters typed into the fields, the
 // timers fired by the test, the message boxes answered as a player would.
 
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "TestSupport.h"
 
 #include "game/Module1.h"
@@ -350,18 +350,18 @@ void TestPlay::computerGivesUp()
 void TestPlay::fifthLetterEndsTheGame_data()
 {
     QTest::addColumn<bool>("playerLoses");
-    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QString>("answer");
 
-    QTest::newRow("player loses, plays again") << true << QMessageBox::Yes;
-    QTest::newRow("player loses, quits") << true << QMessageBox::No;
-    QTest::newRow("player wins, plays again") << false << QMessageBox::Yes;
-    QTest::newRow("player wins, closes the box") << false << QMessageBox::NoButton;
+    QTest::newRow("player loses, plays again") << true << QStringLiteral("Yes");
+    QTest::newRow("player loses, quits") << true << QStringLiteral("No");
+    QTest::newRow("player wins, plays again") << false << QStringLiteral("Yes");
+    QTest::newRow("player wins, closes the box") << false << ModalDriver::Escape;
 }
 
 void TestPlay::fifthLetterEndsTheGame()
 {
     QFETCH(bool, playerLoses);
-    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QString, answer);
 
     use({"bat", "boat", "cat", "catch"});
     m.PP = 4;
@@ -384,7 +384,7 @@ void TestPlay::fifthLetterEndsTheGame()
         QCOMPARE(banner(), playerLoses ? QStringLiteral("Sorry, you lose!") : QStringLiteral("Excellent, you win!"));
         checkedBeforeQuestion = true;
     });
-    BoxAnswerer answers({answer, QMessageBox::Ok});
+    ModalDriver answers({answer, QStringLiteral("OK")});
     if (playerLoses) {
         m.WordString = "ca";
         window->CurrentSpelling->setText(QStringLiteral("ca"));
@@ -396,13 +396,13 @@ void TestPlay::fifthLetterEndsTheGame()
     }
     QVERIFY(checkedBeforeQuestion);
 
-    QVERIFY(answers.seen.size() >= 1);
-    QCOMPARE(answers.seen[0].text, QStringLiteral("Want to play again?"));
-    QCOMPARE(answers.seen[0].icon, QMessageBox::Question);
-    QCOMPARE(answers.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(answers.seen[0].defaultButton, QMessageBox::Yes);
-    if (answer == QMessageBox::Yes) {
-        QCOMPARE(answers.seen.size(), 1);
+    QVERIFY(answers.boxes.size() >= 1);
+    QCOMPARE(answers.boxes[0].text, QStringLiteral("Want to play again?"));
+    QCOMPARE(answers.boxes[0].icon, QMessageBox::Question);
+    QCOMPARE(answers.boxes[0].buttons, QStringList({"Yes", "No"}));
+    QCOMPARE(answers.boxes[0].defaultButton, QStringLiteral("Yes"));
+    if (answer == QStringLiteral("Yes")) {
+        QCOMPARE(answers.boxes.size(), 1);
         QCOMPARE(m.PP, 0);
         QCOMPARE(m.CP, 0);
         QCOMPARE(ghosts(window->Ghost1), 0);
@@ -412,9 +412,9 @@ void TestPlay::fifthLetterEndsTheGame()
         QVERIFY(closed.isEmpty());
         QCOMPARE(m.Challenge, std::string("boat")); // remembered into the new game
     } else {
-        QCOMPARE(answers.seen.size(), 2);
-        QCOMPARE(answers.seen[1].text, QStringLiteral("OK, thanks for playing."));
-        QCOMPARE(answers.seen[1].buttons, QMessageBox::Ok);
+        QCOMPARE(answers.boxes.size(), 2);
+        QCOMPARE(answers.boxes[1].text, QStringLiteral("OK, thanks for playing."));
+        QCOMPARE(answers.boxes[1].buttons, QStringList {"OK"});
         QCOMPARE(closed.count(), 1);
     }
 }
@@ -425,9 +425,9 @@ void TestPlay::yesStopsAPendingComputerMove()
     // a new game cancels it.
     use({"cat"});
     m.PP = 4;
-    BoxAnswerer answers({QMessageBox::Yes});
+    ModalDriver answers({QStringLiteral("Yes")});
     type(window->YourLetter1, 'q');
-    QCOMPARE(answers.seen.size(), 1);
+    QCOMPARE(answers.boxes.size(), 1);
     QVERIFY(!window->Timer2->isActive());
     QCOMPARE(banner(), QStringLiteral("You go first!"));
 }
@@ -506,11 +506,11 @@ void TestPlay::challengeCanEndTheGame()
 {
     m.WordString = "zq";
     m.CP = 4;
-    BoxAnswerer answers({QMessageBox::Yes});
+    ModalDriver answers({QStringLiteral("Yes")});
     QTest::mouseClick(window->IChallenge, Qt::LeftButton);
     fire(window->Timer4);
-    QCOMPARE(answers.seen.size(), 1);
-    QCOMPARE(answers.seen[0].text, QStringLiteral("Want to play again?"));
+    QCOMPARE(answers.boxes.size(), 1);
+    QCOMPARE(answers.boxes[0].text, QStringLiteral("Want to play again?"));
     QCOMPARE(m.CP, 0);
     QVERIFY(m.Challenge.empty());
 }
@@ -576,14 +576,14 @@ void TestPlay::closingDuringAScanQuitsCleanly()
     use({"cat", "dog", "emu"});
     m.PP = 4;
     QSignalSpy closed(window.data(), &Window1::closed);
-    BoxAnswerer answers;
+    ModalDriver answers;
     onYield = [&] {
         if (window && window->isVisible())
             window->close();
     };
     type(window->YourLetter2, 'q'); // impossible: would end the game
     QCOMPARE(closed.count(), 1);
-    QVERIFY(answers.seen.isEmpty());
+    QVERIFY(answers.boxes.isEmpty());
     QCOMPARE(m.PP, 4);
     QVERIFY(!window->Timer2->isActive());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -597,7 +597,7 @@ void TestPlay::wholeGameToTheEnd()
     use({"cat", "dog"});
     m.Alphabet = {"d", "a", "b", "c", "e", "f", "g", "h", "i", "j", "k", "l", "m",
                   "n", "o", "p", "q", "r", "s", "t", "u", "v", "w", "x", "y", "z"};
-    BoxAnswerer answers({QMessageBox::No, QMessageBox::Ok});
+    ModalDriver answers({QStringLiteral("No"), QStringLiteral("OK")});
     QSignalSpy closed(window.data(), &Window1::closed);
 
     type(window->YourLetter2, 'x');
@@ -613,7 +613,7 @@ void TestPlay::wholeGameToTheEnd()
         QCOMPARE(ghosts(window->Ghost2), word);
     }
     QCOMPARE(banner(), QStringLiteral("Sorry, you lose!"));
-    QCOMPARE(answers.seen.size(), 2);
+    QCOMPARE(answers.boxes.size(), 2);
     QCOMPARE(closed.count(), 1);
 }
 

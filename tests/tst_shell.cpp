@@ -1,6 +1,6 @@
 // The menu bar and its commands, and the Self Test, Help and About windows.
 
-#include "MessageBoxAnswerer.h"
+#include "ModalDriver.h"
 #include "TestSupport.h"
 
 #include "app/AboutBox.h"
@@ -283,18 +283,18 @@ void TestShell::showWordMaintenance()
     game->setTop(120);
     game->CurrentSpelling->setText(fragment);
 
-    MessageBoxAnswerer answerer({QStringLiteral("OK")});
+    ModalDriver answerer({QStringLiteral("OK")});
     QVERIFY(app->WordMaintenanceShowWordMaintenance());
     Maintenance *words = app->maintenance();
     if (fragment.isEmpty()) {
-        QCOMPARE(answerer.shown.size(), 0);
+        QCOMPARE(answerer.boxes.size(), 0);
         QVERIFY(words->isVisible());
         QCOMPARE(words->left(), 410);
         QCOMPARE(words->top(), 120);
     } else {
-        QCOMPARE(answerer.shown.size(), 1);
-        QCOMPARE(answerer.shown[0].text, QStringLiteral("No peeking at words during a game!"));
-        QCOMPARE(answerer.shown[0].buttons, QStringList {QStringLiteral("OK")});
+        QCOMPARE(answerer.boxes.size(), 1);
+        QCOMPARE(answerer.boxes[0].text, QStringLiteral("No peeking at words during a game!"));
+        QCOMPARE(answerer.boxes[0].buttons, QStringList {QStringLiteral("OK")});
         QVERIFY(!words->isVisible());
         QCOMPARE(words->left(), 350);
         QCOMPARE(words->top(), 70);

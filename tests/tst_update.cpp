@@ -1,7 +1,7 @@
 // The update check: reading the update document and comparing versions, and
 // the Update window against a local HTTP server.
 
-#include "MessageBoxAnswerer.h"
+#include "ModalDriver.h"
 #include "TestSupport.h"
 
 #include "app/App.h"
@@ -161,7 +161,7 @@ public slots:
 // What one run of the Update window showed and did.
 struct CheckRun
 {
-    QList<ShownBox> boxes;
+    QList<ModalDriver::Box> boxes;
     QStringList labelAtBox;
     QList<bool> barVisibleAtBox;
     bool closed = false;
@@ -362,7 +362,7 @@ CheckRun TestUpdate::runCheck(const QStringList &answers)
     CheckRun run;
     QPointer<updateWindow> window = new updateWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    MessageBoxAnswerer answerer(answers, [&] {
+    ModalDriver answerer(answers, [&] {
         run.labelAtBox.append(window ? window->StaticText1->text() : QString());
         run.barVisibleAtBox.append(window && window->ProgressBar1->isVisible());
     });
@@ -372,7 +372,7 @@ CheckRun TestUpdate::runCheck(const QStringList &answers)
         window->close();
     });
     window->ShowModal();
-    run.boxes = answerer.shown;
+    run.boxes = answerer.boxes;
     run.closed = !window || !window->isVisible();
     return run;
 }
@@ -448,7 +448,7 @@ void TestUpdate::offersTheNewVersion()
     const CheckRun run = runCheck({QStringLiteral("Cancel")});
     QVERIFY(run.closed);
     QCOMPARE(run.boxes.size(), 1);
-    const ShownBox &box = run.boxes[0];
+    const ModalDriver::Box &box = run.boxes[0];
     QCOMPARE(box.title, QStringLiteral("New version available!"));
     QCOMPARE(box.text, QStringLiteral("Version \n 2.0.9  is now available. (You are using version ")
                            + QLatin1String(Version::ShortVersion)
@@ -501,14 +501,14 @@ void TestUpdate::goToWebsiteLeavesTheWindowOpen()
     server->answer(200, document("3.0"));
     QPointer<updateWindow> window = new updateWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    MessageBoxAnswerer answerer({QStringLiteral("Go to Website")});
+    ModalDriver answerer({QStringLiteral("Go to Website")});
     bool openAfterAnswer = false;
     QString label;
     bool barVisible = true;
     QTimer poll;
     poll.setInterval(5);
     connect(&poll, &QTimer::timeout, window, [&] {
-        if (answerer.shown.isEmpty() || QApplication::activeModalWidget() != window)
+        if (answerer.boxes.isEmpty() || QApplication::activeModalWidget() != window)
             return;
         poll.stop();
         openAfterAnswer = window->isVisible();
@@ -520,7 +520,7 @@ void TestUpdate::goToWebsiteLeavesTheWindowOpen()
     QTimer::singleShot(10000, window, &QWidget::close);
     window->ShowModal();
 
-    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.boxes.size(), 1);
     QVERIFY(openAfterAnswer);
     QCOMPARE(label, QStringLiteral("Checking for updates..."));
     QVERIFY(!barVisible);
@@ -580,7 +580,7 @@ void TestUpdate::closingAbandonsTheRequest()
     server->hold();
     QPointer<updateWindow> window = new updateWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    MessageBoxAnswerer answerer({});
+    ModalDriver answerer;
     QTimer poll;
     poll.setInterval(5);
     connect(&poll, &QTimer::timeout, window, [&] {
@@ -604,7 +604,7 @@ void TestUpdate::closingAbandonsTheRequest()
     // The request is dropped, and nothing of it reaches the player.
     QTRY_VERIFY(server->clientGone);
     QTRY_VERIFY(!window);
-    QCOMPARE(answerer.shown.size(), 0);
+    QCOMPARE(answerer.boxes.size(), 0);
 }
 
 void TestUpdate::checkFromSelfTestLeavesNoWindow_data()
@@ -656,7 +656,7 @@ void TestUpdate::checkFromSelfTestLeavesNoWindow()
         selfTestVisible.append(windowOfTypeVisible("selfTest"));
         updateWindowVisible = windowOfTypeVisible("updateWindow");
     };
-    MessageBoxAnswerer answerer(answers, [&] { selfTestVisible.append(windowOfTypeVisible("selfTest")); });
+    ModalDriver answerer(answers, [&] { selfTestVisible.append(windowOfTypeVisible("selfTest")); });
     QTimer cancel;
     cancel.setInterval(5);
     connect(&cancel, &QTimer::timeout, &app, [&] {
@@ -676,7 +676,7 @@ void TestUpdate::checkFromSelfTestLeavesNoWindow()
     else
         QTest::keyClick(test, Qt::Key_Return);
 
-    QCOMPARE(answerer.shown.size(), boxes);
+    QCOMPARE(answerer.boxes.size(), boxes);
     QVERIFY(updateWindowVisible);
     QVERIFY(!selfTestVisible.isEmpty());
     QVERIFY(!selfTestVisible.contains(true));
