@@ -11,4 +11,8 @@ inline constexpr char OrderPage[] = "https://www.wraithlex.example/order.html";
 inline constexpr char WebSite[] = "https://www.wraithlex.example/";
 inline constexpr char AuthorEmail[] = "author@wraithlex.example";
 
+// The desktop's name for the program: the maker's domain reversed, then the
+// program's name. The desktop entry, the icon and the metainfo are named so.
+inline constexpr char DesktopId[] = "example.wraithlex.Wraithlex";
+
 }
