@@ -2,8 +2,8 @@
 
 set(CPACK_PACKAGE_NAME wraithlex)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Wraithlex")
-set(CPACK_PACKAGE_CONTACT "Wraithlex <author@wraithlex.example>")
+set(CPACK_PACKAGE_VENDOR "Tarnwick")
+set(CPACK_PACKAGE_CONTACT "Tarnwick <author@wraithlex.example>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.wraithlex.example/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "spelling game of GHOST against the computer")
 set(CPACK_PACKAGE_DESCRIPTION
