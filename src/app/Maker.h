@@ -15,4 +15,8 @@ inline constexpr char AuthorEmail[] = "author@wraithlex.example";
 inline constexpr char Developer[] = "Tarnwick Games";
 inline constexpr char SeniorBetaTester[] = "Wren Ashdown";
 
+// The desktop's name for the program: the maker's domain reversed, then the
+// program's name. The desktop entry, the icon and the metainfo are named so.
+inline constexpr char DesktopId[] = "example.wraithlex.Wraithlex";
+
 }
