@@ -96,6 +96,15 @@ QString fromBytes(const std::string &bytes)
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
+QWidget *makeGhostRow(QWidget *parent, const QString &accessibleName, QRect geometry)
+{
+    auto *row = new QWidget(parent);
+    row->setGeometry(geometry);
+    row->setAttribute(Qt::WA_TransparentForMouseEvents);
+    row->setAccessibleName(accessibleName);
+    return row;
+}
+
 QPushButton *makeButton(QWidget *parent, const char *name, QRect geometry, const QString &caption, QFont font)
 {
     auto *button = new QPushButton(caption, parent);
@@ -140,6 +149,10 @@ void Window1::createControls()
     Banner = makeLabel(c, QStringLiteral("Banner"), {20, 72, 260, 25}, QString(), 16);
     StaticText4 = makeLabel(c, QStringLiteral("StaticText4"), {20, 11, 260, 20}, QStringLiteral("Spelling so far"), 12);
 
+    // Each G-H-O-S-T row reads to a screen reader as one control whose
+    // description is the letters held.
+    ComputerLetters = makeGhostRow(c, QStringLiteral("Computer's letters"), {23, 151, 100, 20});
+    YourLetters = makeGhostRow(c, QStringLiteral("Your letters"), {173, 151, 100, 20});
     for (int i = 0; i < 5; ++i) {
         const QRect box(23 + 20 * i, 151, 20, 20);
         Rectangle1[i] = new FilledRectangle(c);
@@ -187,6 +200,34 @@ void Window1::createControls()
     setTabOrder(YourLetter1, YourLetter2);
     setTabOrder(YourLetter2, IChallenge);
     setTabOrder(IChallenge, Kagi1);
+
+    // What a screen reader says for each control. The news line keeps no
+    // name of its own: its text is its name, announced on every change.
+    CurrentSpelling->setAccessibleName(QStringLiteral("Spelling so far"));
+    YourLetter1->setAccessibleName(QStringLiteral("Letter before the fragment"));
+    YourLetter2->setAccessibleName(QStringLiteral("Letter after the fragment"));
+    ComputerLetter1->setAccessibleName(QStringLiteral("Computer's letter before"));
+    ComputerLetter2->setAccessibleName(QStringLiteral("Computer's letter after"));
+    Kagi1->setAccessibleDescription(QStringLiteral("Opens the maker's order page in your web browser"));
+    IChallenge->setAccessibleDescription(
+        QStringLiteral("Asks the computer for the word it has in mind"));
+    Test->setAccessibleName(QStringLiteral("Developer test"));
+    TestString->setAccessibleName(QStringLiteral("Developer test fragment"));
+    describeGhostRows();
+}
+
+void Window1::describeGhostRows()
+{
+    const auto held = [](const std::array<QLabel *, 5> &row) {
+        QStringList letters;
+        for (QLabel *letter : row) {
+            if (!letter->isHidden())
+                letters.append(letter->text());
+        }
+        return letters.isEmpty() ? QStringLiteral("No letters") : letters.join(QLatin1Char('-'));
+    };
+    ComputerLetters->setAccessibleDescription(held(Ghost1));
+    YourLetters->setAccessibleDescription(held(Ghost2));
 }
 
 void Window1::connectHandlers()
@@ -239,6 +280,7 @@ void Window1::Initialize()
         Ghost1[m.N]->hide();
         Ghost2[m.N]->hide();
     }
+    describeGhostRows();
     for (m.N = 0; m.N <= 25; ++m.N)
         m.Alphabet[m.N] = m.Alpha.substr(m.N, 1);
     m.R->shuffle(m.Alphabet);
@@ -379,6 +421,7 @@ void Window1::ScoreLetter1()
 {
     if (m.CP >= 1 && m.CP <= 5)
         Ghost1[m.CP - 1]->show();
+    describeGhostRows();
     setFieldText(ComputerLetter1, QString());
     setFieldText(ComputerLetter2, QString());
     setFieldText(YourLetter1, QString());
@@ -399,6 +442,7 @@ void Window1::ScoreLetter2()
 {
     if (m.PP >= 1 && m.PP <= 5)
         Ghost2[m.PP - 1]->show();
+    describeGhostRows();
     setFieldText(ComputerLetter1, QString());
     setFieldText(ComputerLetter2, QString());
     YourLetter1->setEnabled(true);

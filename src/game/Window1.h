@@ -55,6 +55,9 @@ public:
     QLineEdit *CurrentSpelling = nullptr;
     QLabel *Banner = nullptr;
     QLabel *StaticText4 = nullptr;
+    // The two G-H-O-S-T rows as a whole, for screen readers.
+    QWidget *ComputerLetters = nullptr;
+    QWidget *YourLetters = nullptr;
     std::array<FilledRectangle *, 5> Rectangle1 {};
     std::array<QLabel *, 5> Ghost1 {};
     std::array<FilledRectangle *, 5> Rectangle2 {};
@@ -95,6 +98,7 @@ private:
 
     void createControls();
     void connectHandlers();
+    void describeGhostRows();
     void Event_Open();
 
     void YourLetter1_TextChange();

@@ -121,6 +121,13 @@ void Maintenance::createControls()
                             static_cast<QWidget *>(SortTable)})
         hidden->setFocusPolicy(Qt::NoFocus);
 
+    // What a screen reader says. The count keeps its number as its name, so
+    // that a change is announced; its caption becomes its description.
+    Wordwell->setAccessibleName(QStringLiteral("Words"));
+    Wordwell2->setAccessibleName(QStringLiteral("Default words"));
+    NewWord->setAccessibleName(QStringLiteral("New word"));
+    NumWords->setAccessibleDescription(StaticText1->text());
+
     connect(Default, &QPushButton::clicked, this, &Maintenance::Default_Action);
     connect(ClearTable, &QPushButton::clicked, this, &Maintenance::ClearTable_Action);
     connect(SortTable, &QPushButton::clicked, this, &Maintenance::SortTable_Action);
