@@ -4,8 +4,12 @@
 #include "game/RandomSource.h"
 
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <algorithm>
+#include <csignal>
+
+#include <sys/resource.h>
 
 // A random source that always answers the same number, clamped to the range
 // asked for: a fixed coin for the computer's move, and a fixed shuffle.
@@ -37,3 +41,40 @@ private:
     QTemporaryDir m_dir;
 };
 
+
+// Makes every write past a few bytes fail, as a full disk would, for the
+// lifetime of the object; unlike permissions it holds for root as well.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved {};
+    void (*m_handler)(int) = nullptr;
+};
+
+// Records the URLs handed to the desktop instead of opening them; install it
+// with QDesktopServices::setUrlHandler(scheme, catcher, "open").
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};

@@ -30,18 +30,6 @@
 
 #include <memory>
 
-// Records the URLs handed to the desktop instead of opening them.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
-
 class TestShell : public QObject
 {
     Q_OBJECT

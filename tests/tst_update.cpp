@@ -146,18 +146,6 @@ bool windowOfTypeVisible(const char *className)
 
 }
 
-// Records the URLs handed to the desktop instead of opening them.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
-
 // What one run of the Update window showed and did.
 struct CheckRun
 {

@@ -25,17 +25,6 @@ public:
     bool wordSetWindowVisible() override { return false; }
 };
 
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-
-public:
-    QList<QUrl> urls;
-};
-
 }
 
 class TestWindow1 : public QObject
@@ -235,8 +224,8 @@ void TestWindow1::supportButtonOpensTheOrderPage()
     QTest::mouseClick(window->Kagi1, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 
-    QCOMPARE(catcher.urls.size(), 1);
-    QCOMPARE(catcher.urls[0].host(), QStringLiteral("www.wraithlex.example"));
+    QCOMPARE(catcher.opened.size(), 1);
+    QCOMPARE(catcher.opened[0].host(), QStringLiteral("www.wraithlex.example"));
     QCOMPARE(m.WordString, std::string("ca"));
 }
 
