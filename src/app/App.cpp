@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 
+#include <type_traits>
+
 App::App(Module1 &module, QObject *parent)
     : QObject(parent)
     , m(module)
@@ -240,63 +242,52 @@ QAction *App::menuItem(const QString &name) const
     return nullptr;
 }
 
+// The Edit commands on a text field or a text area, which offer the same
+// editing slots; a read-only one only copies and selects.
+template <typename Text>
+void App::editText(Text *text, EditCommand command)
+{
+    const bool editable = !text->isReadOnly();
+    switch (command) {
+    case EditCommand::Undo:
+        if (editable)
+            text->undo();
+        break;
+    case EditCommand::Cut:
+        if (editable)
+            text->cut();
+        break;
+    case EditCommand::Copy:
+        text->copy();
+        break;
+    case EditCommand::Paste:
+        if (editable)
+            text->paste();
+        break;
+    case EditCommand::Clear:
+        // Deletes the selection only, never the letter after the cursor.
+        if (!editable)
+            break;
+        if constexpr (std::is_same_v<Text, QLineEdit>) {
+            if (text->hasSelectedText())
+                text->del();
+        } else {
+            text->textCursor().removeSelectedText();
+        }
+        break;
+    case EditCommand::SelectAll:
+        text->selectAll();
+        break;
+    }
+}
+
 void App::edit(EditCommand command)
 {
     QWidget *focus = QApplication::focusWidget();
-    if (auto *field = qobject_cast<QLineEdit *>(focus)) {
-        const bool editable = !field->isReadOnly();
-        switch (command) {
-        case EditCommand::Undo:
-            if (editable)
-                field->undo();
-            break;
-        case EditCommand::Cut:
-            if (editable)
-                field->cut();
-            break;
-        case EditCommand::Copy:
-            field->copy();
-            break;
-        case EditCommand::Paste:
-            if (editable)
-                field->paste();
-            break;
-        case EditCommand::Clear:
-            // Deletes the selection only, never the letter after the cursor.
-            if (editable && field->hasSelectedText())
-                field->del();
-            break;
-        case EditCommand::SelectAll:
-            field->selectAll();
-            break;
-        }
-    } else if (auto *area = qobject_cast<QPlainTextEdit *>(focus)) {
-        const bool editable = !area->isReadOnly();
-        switch (command) {
-        case EditCommand::Undo:
-            if (editable)
-                area->undo();
-            break;
-        case EditCommand::Cut:
-            if (editable)
-                area->cut();
-            break;
-        case EditCommand::Copy:
-            area->copy();
-            break;
-        case EditCommand::Paste:
-            if (editable)
-                area->paste();
-            break;
-        case EditCommand::Clear:
-            if (editable)
-                area->textCursor().removeSelectedText();
-            break;
-        case EditCommand::SelectAll:
-            area->selectAll();
-            break;
-        }
-    }
+    if (auto *field = qobject_cast<QLineEdit *>(focus))
+        editText(field, command);
+    else if (auto *area = qobject_cast<QPlainTextEdit *>(focus))
+        editText(area, command);
 }
 
 WordListPtr App::wordSet()

@@ -75,6 +75,8 @@ private:
     QAction *addItem(QMenu *menu, const char *name, const QString &caption);
     // Carries out an Edit command on the text field or area with the focus.
     static void edit(EditCommand command);
+    template <typename Text>
+    static void editText(Text *text, EditCommand command);
     // Makes a window visible and brings it to the front.
     static void bringToFront(QWidget *window);
 
