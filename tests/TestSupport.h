@@ -3,7 +3,9 @@
 #include "app/Platform.h"
 #include "game/RandomSource.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 #include <algorithm>
@@ -41,6 +43,19 @@ private:
     QTemporaryDir m_dir;
 };
 
+
+inline void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+inline QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
 
 // Makes every write past a few bytes fail, as a full disk would, for the
 // lifetime of the object; unlike permissions it holds for root as well.
